@@ -1,0 +1,7 @@
+// Every module of the kvo library.
+#pragma once
+
+#include "platform/platform.h"
+#include "univconst/univconst.h"
+#include "kvobase/kvobase.h"
+#include "stringl/stringl.h"
