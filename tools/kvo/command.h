@@ -51,6 +51,12 @@ int UsageError(const std::string& command, const std::string& message);
 // are no arguments (each input line then is one text).
 std::vector<kvo::String> TextsFromArgsOrStdin(const Args& args);
 
+// The full name of a bundled sample file (samples/NAME of the source tree,
+// installed to share/kvo/samples). Looks in $KVO_SAMPLES first, then next to
+// the installed program, then in the source tree the program was built from.
+// Returns an empty string when the sample cannot be found.
+std::string SamplePath(const std::string& name);
+
 // Quotes a string for display: 'text', with control characters as \xNN.
 std::string Show(const kvo::String& s);
 

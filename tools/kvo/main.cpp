@@ -1,6 +1,8 @@
 // kvo: a command-line program over the kvo library.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -41,6 +43,24 @@ std::vector<kvo::String> TextsFromArgsOrStdin(const Args& args) {
     texts.push_back(kvo::FromUtf8(line));
   }
   return texts;
+}
+
+std::string SamplePath(const std::string& name) {
+  namespace fs = std::filesystem;
+  std::vector<fs::path> dirs;
+  if (const char* env = std::getenv("KVO_SAMPLES")) dirs.emplace_back(env);
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    dirs.push_back(exe.parent_path() / "../share/kvo/samples");
+    dirs.push_back(exe.parent_path() / "../../samples");
+  }
+  dirs.emplace_back(KVO_SOURCE_SAMPLES);
+  for (auto& d : dirs) {
+    fs::path p = d / name;
+    if (fs::is_regular_file(p, ec)) return fs::weakly_canonical(p, ec).string();
+  }
+  return {};
 }
 
 std::string Show(const kvo::String& s) {
