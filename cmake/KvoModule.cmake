@@ -69,6 +69,10 @@ function(kvo_finish_library)
     COMPATIBILITY SameMajorVersion)
   install(FILES ${PROJECT_BINARY_DIR}/kvoConfig.cmake ${PROJECT_BINARY_DIR}/kvoConfigVersion.cmake
           DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/kvo)
+  # The .pc file finds its prefix from its own place, so the installed tree
+  # can be moved (and the test suite can install into a scratch prefix).
+  file(RELATIVE_PATH KVO_PC_RELATIVE_PREFIX "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/p")
+  string(REGEX REPLACE "/$" "" KVO_PC_RELATIVE_PREFIX "${KVO_PC_RELATIVE_PREFIX}")
   configure_file(${PROJECT_SOURCE_DIR}/cmake/kvo.pc.in ${PROJECT_BINARY_DIR}/kvo.pc @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/kvo.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endfunction()

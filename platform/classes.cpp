@@ -19,8 +19,15 @@ String NameOfType(const std::type_info& t) {
   int status = 0;
   std::unique_ptr<char, void (*)(void*)> demangled(
       abi::__cxa_demangle(t.name(), nullptr, nullptr, &status), std::free);
-  std::string name = (status == 0 && demangled) ? demangled.get() : t.name();
-  if (auto lt = name.find('<'); lt != std::string::npos) name.erase(lt);
+  std::string full = (status == 0 && demangled) ? demangled.get() : t.name();
+  // Drop template arguments (balanced <...>), then the qualifying scopes.
+  std::string name;
+  int depth = 0;
+  for (char c : full) {
+    if (c == '<') ++depth;
+    else if (c == '>' && depth > 0) --depth;
+    else if (depth == 0) name.push_back(c);
+  }
   if (auto colon = name.rfind("::"); colon != std::string::npos) name.erase(0, colon + 2);
   return FromUtf8(name);
 }
