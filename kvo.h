@@ -5,3 +5,5 @@
 #include "univconst/univconst.h"
 #include "kvobase/kvobase.h"
 #include "stringl/stringl.h"
+#include "kvocolors/kvocolors.h"
+#include "dstruct/dstruct.h"
