@@ -138,6 +138,20 @@ void Demo(std::ostream& os) {
       os << "no match\n";
     }
   }
+
+  // The bundled sample: lines that report a number after a word in capitals.
+  const std::string sample = SamplePath("lines.txt");
+  if (sample.empty()) return;
+  std::ifstream in(sample);
+  grep.SetIgnoreCase(false);
+  grep.SetRegExp(u"[A-Z]+ [0-9]+");
+  os << "  '[A-Z]+ [0-9]+' over samples/lines.txt:\n";
+  std::string line;
+  for (int n = 1; std::getline(in, line); ++n) {
+    int32_t pos = 0;
+    if (grep.MatchString(FromUtf8(line), pos))
+      os << "    line " << n << ", position " << pos << ": " << line << "\n";
+  }
 }
 
 const Registration kGrepCommand{Command{
