@@ -23,6 +23,11 @@ using StringView = std::u16string_view;
 // the result is always valid UTF-8.
 std::string ToUtf8(StringView s);
 
+// AppendUtf8
+//
+// Appends the UTF-8 form of one code point (at most U+10FFFF) to out.
+void AppendUtf8(std::string& out, uint32_t codePoint);
+
 // FromUtf8
 //
 // Decodes UTF-8 text. A byte that does not start a valid, shortest-form

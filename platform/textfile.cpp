@@ -35,24 +35,6 @@ String OwnMessage(int code) {
   }
 }
 
-void PutUtf8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int HexValue(char c) {
@@ -200,7 +182,7 @@ void TTextFile::Close() {
   if (FMode == tmClosed) Raise(ioFileNotOpen);
   if (FMode == tmOutput) {
     if (FHighSurrogate != 0) {
-      PutUtf8(FOut, 0xFFFD);
+      AppendUtf8(FOut, 0xFFFD);
       FHighSurrogate = 0;
     }
     try {
@@ -419,11 +401,11 @@ void TTextFile::Write(StringView Text) {
   for (const Char c : Text) {
     if (FHighSurrogate != 0) {
       if (c >= 0xDC00 && c <= 0xDFFF) {
-        PutUtf8(FOut, 0x10000 + ((static_cast<uint32_t>(FHighSurrogate) - 0xD800) << 10) + (c - 0xDC00u));
+        AppendUtf8(FOut, 0x10000 + ((static_cast<uint32_t>(FHighSurrogate) - 0xD800) << 10) + (c - 0xDC00u));
         FHighSurrogate = 0;
         continue;
       }
-      PutUtf8(FOut, 0xFFFD);
+      AppendUtf8(FOut, 0xFFFD);
       FHighSurrogate = 0;
     }
     if (c < 0x80) {
@@ -431,9 +413,9 @@ void TTextFile::Write(StringView Text) {
     } else if (c >= 0xD800 && c <= 0xDBFF) {
       FHighSurrogate = c;
     } else if (c >= 0xDC00 && c <= 0xDFFF) {
-      PutUtf8(FOut, 0xFFFD);
+      AppendUtf8(FOut, 0xFFFD);
     } else {
-      PutUtf8(FOut, c);
+      AppendUtf8(FOut, c);
     }
     if (FOut.size() >= BufferSize) FlushBuffer();
   }

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/files.h"
 #include "support/tempdir.h"
 
 namespace kvo {
@@ -21,9 +22,7 @@ namespace {
 
 using kvo::testing::TempDir;
 
-void Spit(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using kvo::testing::Spit;
 
 String U(const std::string& s) { return FromUtf8(s); }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/exceptions.h"
+#include "support/files.h"
 #include "support/tempdir.h"
 
 namespace kvo {
@@ -14,14 +15,8 @@ namespace {
 
 using kvo::testing::TempDir;
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spit(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using kvo::testing::Slurp;
+using kvo::testing::Spit;
 
 TEST(FileStream, CreateWriteReopenRead) {
   TempDir tmp;

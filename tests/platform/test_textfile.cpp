@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/exceptions.h"
+#include "support/files.h"
 #include "support/tempdir.h"
 
 namespace kvo {
@@ -15,14 +16,8 @@ namespace {
 
 using kvo::testing::TempDir;
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spit(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using kvo::testing::Slurp;
+using kvo::testing::Spit;
 
 std::vector<String> ReadLines(const std::string& path) {
   TTextFile f(FromUtf8(path));

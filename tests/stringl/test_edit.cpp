@@ -4,22 +4,13 @@
 #include "platform/strings.h"
 #include "stringl/edit.h"
 
+#include "support/cases.h"
+
 namespace kvo {
 namespace {
 
-// A call already made, what it should have given, and how to name it.
-struct Case {
-  const char* what;
-  String got;
-  String expected;
-};
-
-void CheckAll(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(c.got, c.expected);
-  }
-}
+using kvo::testing::Case;
+using kvo::testing::CheckAll;
 
 TEST(EditTrim, StripFunctions) {
   CheckAll({

@@ -15,6 +15,8 @@
 #include "stringl/format_decimal.h"
 #include "stringl/format_number.h"
 
+#include "support/cases.h"
+
 namespace kvo {
 namespace {
 
@@ -102,18 +104,8 @@ std::string RefExponent(LD x, int W, bool shortForm) {
          (e < 0 ? "-" : "+") + ebuf;
 }
 
-struct Case {
-  const char* what;
-  String got;
-  String expected;
-};
-
-void CheckAll(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(c.got, c.expected);
-  }
-}
+using kvo::testing::Case;
+using kvo::testing::CheckAll;
 
 // ---------------------------------------------------------------------------
 

@@ -11,21 +11,13 @@
 #include "platform/variant.h"
 #include "stringl/format.h"
 
+#include "support/cases.h"
+
 namespace kvo {
 namespace {
 
-struct Case {
-  const char* what;
-  String got;
-  String expected;
-};
-
-void CheckAll(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(c.got, c.expected);
-  }
-}
+using kvo::testing::Case;
+using kvo::testing::CheckAll;
 
 TEST(FormatBoolToStr, EveryMode) {
   struct Row {
